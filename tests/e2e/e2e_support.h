@@ -1,0 +1,118 @@
+// Helpers for the end-to-end suites: they start Tavrilond.exe and the stand-in
+// board program as separate processes and drive them the way a user would,
+// through windows, clicks, keys and the clipboard.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+using Millis = std::chrono::milliseconds;
+
+// Folder of the running test program; the programs under test are built
+// beside it.
+std::string BinDir();
+
+// Polls cond until it holds or the timeout passes; returns its last answer.
+bool WaitUntil(const std::function<bool()>& cond, Millis timeout = 5000ms,
+               Millis poll = 10ms);
+
+// A started process that is killed when the object goes, whatever state the
+// test is in.
+class Process {
+ public:
+  Process() = default;
+  Process(const Process&) = delete;
+  Process& operator=(const Process&) = delete;
+  Process(Process&& other) noexcept;
+  Process& operator=(Process&& other) noexcept;
+  ~Process();
+
+  // Starts exe (a path) with the given argument text; fails the current test
+  // and returns an empty Process when it cannot.
+  static Process Start(const std::string& exe, const std::string& args);
+
+  bool Running() const;
+  void Kill();
+  DWORD Id() const { return info_.dwProcessId; }
+  HANDLE Handle() const { return info_.hProcess; }
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
+
+// The stand-in outside program, started with the given command line.
+struct Standin {
+  Process process;
+  HWND top = nullptr;
+  HWND board = nullptr;  // the third child, when there is one
+};
+
+// Starts the stand-in and waits until its board is painted and on screen.
+// Returns null (and fails the test) when it does not come up.
+std::unique_ptr<Standin> StartStandin(const std::string& args);
+
+// A running Tavrilond.exe and the windows a user sees of it.
+struct App {
+  Process process;
+  HWND frame = nullptr;
+  HWND view = nullptr;
+
+  HWND Control(int id) const { return GetDlgItem(view, id); }
+  HWND Box() const;
+  DWORD Thread() const { return GetWindowThreadProcessId(frame, nullptr); }
+};
+
+// Starts Tavrilond.exe and waits until its frame is shown and idle.
+std::unique_ptr<App> StartTavrilond();
+
+// Window text as the bytes that WM_GETTEXT hands out in the ANSI code page.
+std::string WindowBytes(HWND hwnd);
+
+// Brings the frame to the foreground and waits until it is there, so that
+// clicks and keys reach it.
+bool BringToFront(HWND frame);
+
+// Clicks a button through BM_CLICK, as the system does for a click.
+void ClickButton(const App& app, int id);
+
+// A real left click with the mouse at the centre of hwnd (or at the given
+// client point).
+void MouseClick(HWND hwnd);
+void MouseClickAt(HWND hwnd, POINT client);
+
+// Presses key with the modifiers held (VK_CONTROL, VK_SHIFT, VK_MENU) and
+// lets them all go again, as one piece of real keyboard input.
+void SendChord(std::initializer_list<WORD> modifiers, WORD key);
+inline void SendKey(WORD key) { SendChord({}, key); }
+
+// The window that has the keyboard focus in the application's thread.
+HWND FocusOf(const App& app);
+
+// Selection of an edit control as (start, end).
+std::pair<int, int> Selection(HWND edit);
+
+// The clipboard's CF_TEXT bytes, or nothing when it holds no text.
+std::optional<std::string> ClipboardText();
+// Puts bytes on the clipboard as CF_TEXT; returns false when it could not.
+bool SetClipboardText(const std::string& bytes);
+
+// Expected output of one board: position holds 64 characters '-', 'x', 'o'
+// row by row; format 0 x/o letters, 1 disc symbols, 2 disc symbols with
+// coordinates.
+std::string BoardText(const std::string& position, int format);
+
+// Shift_JIS bytes of the texts that the suites compare against.
+namespace sjis {
+inline constexpr char kFailure[] = "null!!\r\n";
+}
+
+}  // namespace e2e
