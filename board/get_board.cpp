@@ -13,13 +13,13 @@ constexpr char kOutsideWindowText[] = "WZebra";
 constexpr int kOutsideWindowTextLength = 6;
 
 bool HasOutsideWindowText(WindowSystem& windows, WindowHandle window) {
-  const int reported = windows.GetWindowTextLength(window);
+  const int reported = windows.GetWindowTextLengthA(window);
   // The reported length may exceed the real one, so the match is decided on
   // the bytes copied. The buffer always has room for more than six bytes, so
   // a longer text can never be cut down to a false match.
   const int bufferSize = std::max(reported, kOutsideWindowTextLength + 1) + 1;
   std::vector<char> buffer(static_cast<std::size_t>(bufferSize), '\0');
-  const int copied = windows.GetWindowText(window, buffer.data(), bufferSize);
+  const int copied = windows.GetWindowTextA(window, buffer.data(), bufferSize);
   return copied == kOutsideWindowTextLength &&
          std::memcmp(buffer.data(), kOutsideWindowText, kOutsideWindowTextLength) == 0;
 }

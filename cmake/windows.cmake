@@ -33,3 +33,15 @@ if(TAVRILOND_WINDOWS_TESTS)
     endif()
   endforeach()
 endif()
+
+# The program itself: machine, GUI subsystem, system DLLs only.
+if(TAVRILOND_WINDOWS_TESTS)
+  find_program(objdump_64 x86_64-w64-mingw32-objdump REQUIRED)
+  add_test(NAME Executable.TestBuildIsA64BitGuiProgramWithSystemImportsOnly
+           COMMAND bash ${CMAKE_SOURCE_DIR}/cmake/check-executable $<TARGET_FILE:Tavrilond> pei-x86-64 ${objdump_64})
+  if(TAVRILOND_RELEASE_EXE)
+    find_program(objdump_32 i686-w64-mingw32-objdump REQUIRED)
+    add_test(NAME Executable.ReleaseBuildIsA32BitGuiProgramWithSystemImportsOnly
+             COMMAND bash ${CMAKE_SOURCE_DIR}/cmake/check-executable ${TAVRILOND_RELEASE_EXE} pei-i386 ${objdump_32})
+  endif()
+endif()

@@ -9,7 +9,7 @@ class EditControl {
   virtual ~EditControl() = default;
 
   // GetWindowTextLength: the text length in code-page bytes.
-  virtual int GetWindowTextLength() = 0;
+  virtual int GetWindowTextLengthA() = 0;
   // EM_SETSEL: selects from start to end, each taken as at most the length;
   // the caret moves to end.
   virtual void SetSelection(int start, int end) = 0;

@@ -9,7 +9,7 @@ void EditControlWin32::RaiseTextLimit() {
   ::SendMessageA(edit_, EM_SETLIMITTEXT, 0, 0);
 }
 
-int EditControlWin32::GetWindowTextLength() { return ::GetWindowTextLengthA(edit_); }
+int EditControlWin32::GetWindowTextLengthA() { return ::GetWindowTextLengthA(edit_); }
 
 void EditControlWin32::SetSelection(int start, int end) {
   ::SendMessageA(edit_, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));

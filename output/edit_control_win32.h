@@ -16,7 +16,7 @@ class EditControlWin32 final : public EditControl {
   // boards are never cut short or dropped when the default limit is reached.
   void RaiseTextLimit();
 
-  int GetWindowTextLength() override;
+  int GetWindowTextLengthA() override;
   void SetSelection(int start, int end) override;
   void ScrollCaret() override;
   void ReplaceSelection(const char* text, bool canUndo) override;

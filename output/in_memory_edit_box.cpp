@@ -4,7 +4,7 @@
 
 namespace tavrilond {
 
-int InMemoryEditBox::GetWindowTextLength() {
+int InMemoryEditBox::GetWindowTextLengthA() {
   requests_.push_back("GetWindowTextLength");
   return static_cast<int>(text_.size());
 }

@@ -24,7 +24,7 @@ class InMemoryEditBox final : public EditControl {
   explicit InMemoryEditBox(InMemoryClipboard& clipboard, int capacity = kDefaultCapacity)
       : clipboard_(clipboard), capacity_(capacity) {}
 
-  int GetWindowTextLength() override;
+  int GetWindowTextLengthA() override;
   void SetSelection(int start, int end) override;
   void ScrollCaret() override;
   void ReplaceSelection(const char* text, bool canUndo) override;

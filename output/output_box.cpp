@@ -3,7 +3,7 @@
 namespace tavrilond {
 
 void OutputBox::SelectToEnd(bool fromStart) {
-  const int length = edit_.GetWindowTextLength();
+  const int length = edit_.GetWindowTextLengthA();
   edit_.SetSelection(fromStart ? 0 : length, length);
   edit_.ScrollCaret();
 }

@@ -66,14 +66,14 @@ WindowHandle InMemoryDesktop::GetWindow(WindowHandle window, WindowRelation rela
   return (it == siblings.end() || std::next(it) == siblings.end()) ? 0 : *std::next(it);
 }
 
-int InMemoryDesktop::GetWindowTextLength(WindowHandle window) {
+int InMemoryDesktop::GetWindowTextLengthA(WindowHandle window) {
   Record("GetWindowTextLength " + std::to_string(window));
   Window* found = Find(window);
   if (found == nullptr) return 0;
   return found->reportedTextLength.value_or(static_cast<int>(found->text.size()));
 }
 
-int InMemoryDesktop::GetWindowText(WindowHandle window, char* buffer, int bufferSize) {
+int InMemoryDesktop::GetWindowTextA(WindowHandle window, char* buffer, int bufferSize) {
   Record("GetWindowText " + std::to_string(window) + " " + std::to_string(bufferSize));
   Window* found = Find(window);
   if (bufferSize <= 0) return 0;

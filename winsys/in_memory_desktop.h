@@ -55,8 +55,8 @@ class InMemoryDesktop final : public WindowSystem {
 
   WindowHandle GetDesktopWindow() override;
   WindowHandle GetWindow(WindowHandle window, WindowRelation relation) override;
-  int GetWindowTextLength(WindowHandle window) override;
-  int GetWindowText(WindowHandle window, char* buffer, int bufferSize) override;
+  int GetWindowTextLengthA(WindowHandle window) override;
+  int GetWindowTextA(WindowHandle window, char* buffer, int bufferSize) override;
   bool GetWindowRect(WindowHandle window, WindowRect& rect) override;
   DeviceContextHandle GetDC(WindowHandle window) override;
   std::uint32_t GetPixel(DeviceContextHandle dc, std::int32_t x, std::int32_t y) override;

@@ -32,9 +32,9 @@ class WindowSystem {
   virtual WindowHandle GetDesktopWindow() = 0;
   virtual WindowHandle GetWindow(WindowHandle window, WindowRelation relation) = 0;
   // Length in bytes as the system reports it; may be more than the real text.
-  virtual int GetWindowTextLength(WindowHandle window) = 0;
+  virtual int GetWindowTextLengthA(WindowHandle window) = 0;
   // Copies at most bufferSize - 1 bytes and a NUL; returns the bytes copied.
-  virtual int GetWindowText(WindowHandle window, char* buffer, int bufferSize) = 0;
+  virtual int GetWindowTextA(WindowHandle window, char* buffer, int bufferSize) = 0;
   virtual bool GetWindowRect(WindowHandle window, WindowRect& rect) = 0;
   // A device context of the window's client area; 0 when none can be had.
   virtual DeviceContextHandle GetDC(WindowHandle window) = 0;

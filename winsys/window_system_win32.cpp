@@ -19,11 +19,11 @@ WindowHandle WindowSystemWin32::GetWindow(WindowHandle window, WindowRelation re
   return reinterpret_cast<WindowHandle>(::GetWindow(ToHwnd(window), command));
 }
 
-int WindowSystemWin32::GetWindowTextLength(WindowHandle window) {
+int WindowSystemWin32::GetWindowTextLengthA(WindowHandle window) {
   return ::GetWindowTextLengthA(ToHwnd(window));
 }
 
-int WindowSystemWin32::GetWindowText(WindowHandle window, char* buffer, int bufferSize) {
+int WindowSystemWin32::GetWindowTextA(WindowHandle window, char* buffer, int bufferSize) {
   return ::GetWindowTextA(ToHwnd(window), buffer, bufferSize);
 }
 
