@@ -243,7 +243,7 @@ INPUT KeyEvent(WORD vk, bool up) {
 
 }  // namespace
 
-void SendChord(std::initializer_list<WORD> modifiers, WORD key) {
+void SendChord(const std::vector<WORD>& modifiers, WORD key) {
   std::vector<INPUT> events;
   for (WORD m : modifiers) events.push_back(KeyEvent(m, false));
   events.push_back(KeyEvent(key, false));
@@ -263,6 +263,27 @@ HWND FocusOf(const App& app) {
 std::pair<int, int> Selection(HWND edit) {
   const DWORD sel = static_cast<DWORD>(SendMessageA(edit, EM_GETSEL, 0, 0));
   return {LOWORD(sel), HIWORD(sel)};
+}
+
+namespace {
+
+// Positions count characters, not bytes: the edit control keeps its text in
+// UTF-16 whatever interface it is asked through.
+int TextUnits(HWND edit) {
+  const std::string bytes = WindowBytes(edit);
+  return MultiByteToWideChar(CP_ACP, 0, bytes.data(),
+                             static_cast<int>(bytes.size()), nullptr, 0);
+}
+
+}  // namespace
+
+bool AllSelected(HWND edit) {
+  return Selection(edit) == std::make_pair(0, TextUnits(edit));
+}
+
+bool CaretAtEnd(HWND edit) {
+  const int end = TextUnits(edit);
+  return Selection(edit) == std::make_pair(end, end);
 }
 
 // ---------------------------------------------------------------- clipboard

@@ -7,10 +7,11 @@
 
 #include <chrono>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace e2e {
 
@@ -91,14 +92,18 @@ void MouseClickAt(HWND hwnd, POINT client);
 
 // Presses key with the modifiers held (VK_CONTROL, VK_SHIFT, VK_MENU) and
 // lets them all go again, as one piece of real keyboard input.
-void SendChord(std::initializer_list<WORD> modifiers, WORD key);
+void SendChord(const std::vector<WORD>& modifiers, WORD key);
 inline void SendKey(WORD key) { SendChord({}, key); }
 
 // The window that has the keyboard focus in the application's thread.
 HWND FocusOf(const App& app);
 
-// Selection of an edit control as (start, end).
+// Selection of an edit control as (start, end), in the control's own units.
 std::pair<int, int> Selection(HWND edit);
+// Whether the whole text of the edit control is selected.
+bool AllSelected(HWND edit);
+// Whether nothing is selected and the caret stands after the last character.
+bool CaretAtEnd(HWND edit);
 
 // The clipboard's CF_TEXT bytes, or nothing when it holds no text.
 std::optional<std::string> ClipboardText();

@@ -1,0 +1,296 @@
+// The output box as a user works with it: the "コピー" and "クリア" buttons,
+// typing and selecting in it, and the edit keys of the frame, pressed on the
+// real keyboard with the focus in the box or on a push button.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "e2e_support.h"
+
+namespace e2e {
+namespace {
+
+constexpr int kFormatDisc = 1001;
+constexpr int kFormatDiscCoord = 1002;
+constexpr int kFormatXo = 1003;
+constexpr int kGetBoard = 1004;
+constexpr int kCopyAll = 1005;
+constexpr int kClearAll = 1006;
+
+const char kPosition[] =
+    "x-o--o-x"
+    "-oxx----"
+    "o--x-o-x"
+    "---oxo--"
+    "--xxxo-o"
+    "x----o--"
+    "o-x--xx-"
+    "-o---o-o";
+
+// Never produced by the program, so a clipboard that still holds it was not
+// written to.
+const char kSentinel[] = "clipboard sentinel";
+
+// "貼り付け" and "●○", a line break, then plain ASCII.
+const char kPasteText[] = "\x93\x5c\x82\xe8\x95\x74\x82\xaf\x81\x9c\x81\x9b\r\nxo -";
+
+struct Chord {
+  const char* name;
+  std::vector<WORD> modifiers;
+  WORD key;
+};
+
+class OutputBox : public ::testing::Test {
+ protected:
+  static void TearDownTestSuite() { shared_.reset(); }
+
+  void SetUp() override {
+    if (!shared_ || !shared_->process.Running()) shared_ = StartTavrilond();
+    ASSERT_TRUE(shared_);
+    app_ = shared_.get();
+    standin_ = StartStandin(std::string("--board ") + kPosition);
+    ASSERT_TRUE(standin_);
+  }
+
+  std::string Box() const { return WindowBytes(app_->Box()); }
+  HWND Button(int id) const { return app_->Control(id); }
+
+  bool BoxBecomes(const std::string& expected) {
+    return WaitUntil([&] { return Box() == expected; });
+  }
+
+  bool ClipboardBecomes(const std::string& expected) {
+    return WaitUntil([&] { return ClipboardText() == expected; });
+  }
+
+  // Appends one board through the button and returns the box's text.
+  std::string AppendBoard(int format = 1) {
+    ClickButton(*app_, format == 1   ? kFormatDisc
+                       : format == 2 ? kFormatDiscCoord
+                                     : kFormatXo);
+    const std::string expected = Box() + BoardText(kPosition, format);
+    ClickButton(*app_, kGetBoard);
+    EXPECT_TRUE(BoxBecomes(expected));
+    return Box();
+  }
+
+  // A real mouse click on a control, which also moves the focus there.
+  void ClickAndFocus(HWND control) {
+    MouseClick(control);
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(*app_) == control; }))
+        << "the click did not move the focus";
+  }
+
+  void Keys(const std::vector<WORD>& modifiers, WORD key) {
+    ASSERT_TRUE(BringToFront(app_->frame));
+    SendChord(modifiers, key);
+  }
+
+  static inline std::unique_ptr<App> shared_;
+  App* app_ = nullptr;
+  std::unique_ptr<Standin> standin_;
+};
+
+// ---------------------------------------------------------------- buttons
+
+TEST_F(OutputBox, CopyAllPutsEveryBoardOnTheClipboard) {
+  AppendBoard(2);
+  const std::string text = AppendBoard(0);
+  ASSERT_TRUE(SetClipboardText(kSentinel));
+  ClickButton(*app_, kCopyAll);
+  EXPECT_TRUE(ClipboardBecomes(text));
+  EXPECT_EQ(ClipboardText(), text);
+  EXPECT_EQ(Box(), text);
+  EXPECT_TRUE(AllSelected(app_->Box()));
+
+  // The next board goes to the end and leaves nothing selected.
+  const std::string next = AppendBoard(1);
+  EXPECT_EQ(next, text + BoardText(kPosition, 1));
+  EXPECT_TRUE(CaretAtEnd(app_->Box()));
+}
+
+TEST_F(OutputBox, ClearAllEmptiesTheBox) {
+  AppendBoard(1);
+  ClickButton(*app_, kClearAll);
+  EXPECT_TRUE(BoxBecomes(""));
+  EXPECT_EQ(AppendBoard(0), BoardText(kPosition, 0));
+}
+
+TEST(OutputBoxEmpty, CopyAllKeepsTheClipboard) {
+  auto app = StartTavrilond();
+  ASSERT_TRUE(app);
+  ASSERT_EQ(WindowBytes(app->Box()), "");
+  ASSERT_TRUE(SetClipboardText(kSentinel));
+  ClickButton(*app, kCopyAll);  // handled before SendMessage returns
+  std::this_thread::sleep_for(300ms);
+  EXPECT_EQ(ClipboardText(), kSentinel);
+}
+
+// ---------------------------------------------------------------- appending
+
+TEST_F(OutputBox, AppendContinuesTheLineTheUserTyped) {
+  const std::string before = AppendBoard(0);
+  ClickAndFocus(app_->Box());
+  Keys({VK_CONTROL}, VK_END);
+  Keys({}, 'A');
+  Keys({}, 'B');
+  ASSERT_TRUE(BoxBecomes(before + "ab"));
+  EXPECT_EQ(AppendBoard(1), before + "ab" + BoardText(kPosition, 1));
+}
+
+TEST_F(OutputBox, AppendGoesToTheEndWhateverTheUserSelected) {
+  const std::string before = AppendBoard(0);
+  // Caret to the very start, then three characters selected with the keys.
+  ClickAndFocus(app_->Box());
+  Keys({VK_CONTROL}, VK_HOME);
+  for (int i = 0; i < 3; ++i) Keys({VK_SHIFT}, VK_RIGHT);
+  ASSERT_TRUE(WaitUntil(
+      [&] { return Selection(app_->Box()) == std::make_pair(0, 3); }))
+      << "selection " << Selection(app_->Box()).first << ","
+      << Selection(app_->Box()).second;
+  EXPECT_EQ(AppendBoard(1), before + BoardText(kPosition, 1));
+  EXPECT_TRUE(CaretAtEnd(app_->Box()));
+}
+
+// The default limit of an edit control is 30000 characters; the box takes
+// more, by paste and by append alike.
+TEST(OutputBoxLong, LongTextIsNeitherCutNorRefused) {
+  auto app = StartTavrilond();
+  ASSERT_TRUE(app);
+  auto standin = StartStandin(std::string("--board ") + kPosition);
+  ASSERT_TRUE(standin);
+  std::string big;
+  for (int line = 0; big.size() < 70000; ++line)
+    big += "line " + std::to_string(line) + " \x81\x9c\x81\x9b\r\n";
+  ASSERT_TRUE(SetClipboardText(big));
+  MouseClick(app->Box());
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(*app) == app->Box(); }));
+  SendChord({VK_CONTROL}, 'V');
+  ASSERT_TRUE(WaitUntil([&] { return WindowBytes(app->Box()) == big; }, 10s))
+      << "box holds " << WindowBytes(app->Box()).size() << " bytes of "
+      << big.size();
+  const std::string expected = big + BoardText(kPosition, 1);
+  ClickButton(*app, kGetBoard);
+  EXPECT_TRUE(
+      WaitUntil([&] { return WindowBytes(app->Box()) == expected; }, 10s));
+  EXPECT_EQ(WindowBytes(app->Box()).size(), expected.size());
+}
+
+// ---------------------------------------------------------------- keys
+
+class OutputBoxCopyKeys : public OutputBox,
+                          public ::testing::WithParamInterface<Chord> {};
+
+TEST_P(OutputBoxCopyKeys, SelectAllThenCopyWithTheFocusOnAButton) {
+  AppendBoard(2);
+  // A real click on "盤面取得": one more board, and the focus on the button.
+  const std::string expected = Box() + BoardText(kPosition, 2);
+  ClickAndFocus(Button(kGetBoard));
+  ASSERT_TRUE(BoxBecomes(expected));
+
+  ASSERT_TRUE(SetClipboardText(kSentinel));
+  Keys({VK_CONTROL}, 'A');
+  EXPECT_TRUE(WaitUntil([&] { return AllSelected(app_->Box()); }));
+  Keys(GetParam().modifiers, GetParam().key);
+  EXPECT_TRUE(ClipboardBecomes(expected));
+  EXPECT_EQ(ClipboardText(), expected);
+  EXPECT_EQ(FocusOf(*app_), Button(kGetBoard));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, OutputBoxCopyKeys,
+    ::testing::Values(Chord{"CtrlC", {VK_CONTROL}, 'C'},
+                      Chord{"CtrlInsert", {VK_CONTROL}, VK_INSERT}),
+    [](const auto& info) { return info.param.name; });
+
+class OutputBoxPasteKeys : public OutputBox,
+                           public ::testing::WithParamInterface<Chord> {};
+
+TEST_P(OutputBoxPasteKeys, PasteIntoTheBoxWithTheFocusOnAButton) {
+  const std::string board = Box() + BoardText(kPosition, 1);
+  ClickButton(*app_, kFormatDisc);
+  ClickAndFocus(Button(kGetBoard));
+  ASSERT_TRUE(BoxBecomes(board));
+
+  ASSERT_TRUE(SetClipboardText(kPasteText));
+  Keys(GetParam().modifiers, GetParam().key);
+  EXPECT_TRUE(BoxBecomes(board + kPasteText));
+  EXPECT_EQ(Box(), board + kPasteText);
+  EXPECT_EQ(FocusOf(*app_), Button(kGetBoard));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, OutputBoxPasteKeys,
+    ::testing::Values(Chord{"CtrlV", {VK_CONTROL}, 'V'},
+                      Chord{"ShiftInsert", {VK_SHIFT}, VK_INSERT}),
+    [](const auto& info) { return info.param.name; });
+
+// Keys that an edit control would take for cut, undo or pane switching. The
+// frame's key table catches them first and nothing handles them, so the text,
+// the selection, the focus and the clipboard all stay.
+struct QuietCase {
+  Chord chord;
+  bool focusInBox;
+};
+
+class OutputBoxQuietKeys : public OutputBox,
+                           public ::testing::WithParamInterface<QuietCase> {};
+
+TEST_P(OutputBoxQuietKeys, ChangeNothing) {
+  const QuietCase& c = GetParam();
+  AppendBoard(1);
+  // Something the box could undo: one letter typed at the end.
+  ClickAndFocus(app_->Box());
+  Keys({VK_CONTROL}, VK_END);
+  const std::string text = Box() + "q";
+  Keys({}, 'Q');
+  ASSERT_TRUE(BoxBecomes(text));
+
+  // Everything selected, so that a cut would show.
+  HWND focus = app_->Box();
+  if (c.focusInBox) {
+    Keys({VK_CONTROL}, 'A');
+  } else {
+    focus = Button(kCopyAll);
+    ClickAndFocus(focus);  // selects everything and copies it
+    ASSERT_TRUE(ClipboardBecomes(text));
+  }
+  ASSERT_TRUE(WaitUntil([&] { return AllSelected(app_->Box()); }));
+
+  ASSERT_TRUE(SetClipboardText(kSentinel));
+  Keys(c.chord.modifiers, c.chord.key);
+  // Ctrl+C after it: once the clipboard changes, the key before it has been
+  // handled too.
+  Keys({VK_CONTROL}, 'C');
+  ASSERT_TRUE(WaitUntil([&] { return ClipboardText() != kSentinel; }))
+      << "Ctrl+C after the key had no effect";
+  EXPECT_EQ(Box(), text);
+  EXPECT_EQ(ClipboardText(), text);
+  EXPECT_TRUE(AllSelected(app_->Box()));
+  EXPECT_EQ(FocusOf(*app_), focus);
+}
+
+const Chord kQuietChords[] = {
+    {"CtrlX", {VK_CONTROL}, 'X'},     {"ShiftDelete", {VK_SHIFT}, VK_DELETE},
+    {"CtrlZ", {VK_CONTROL}, 'Z'},     {"AltBackspace", {VK_MENU}, VK_BACK},
+    {"F6", {}, VK_F6},                {"ShiftF6", {VK_SHIFT}, VK_F6},
+};
+
+std::vector<QuietCase> QuietCases() {
+  std::vector<QuietCase> cases;
+  for (const Chord& chord : kQuietChords)
+    for (bool inBox : {true, false}) cases.push_back({chord, inBox});
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, OutputBoxQuietKeys, ::testing::ValuesIn(QuietCases()),
+    [](const auto& info) {
+      return std::string(info.param.chord.name) +
+             (info.param.focusInBox ? "_FocusInBox" : "_FocusOnButton");
+    });
+
+}  // namespace
+}  // namespace e2e
