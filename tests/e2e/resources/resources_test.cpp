@@ -287,7 +287,7 @@ TEST_F(ResourcesAccelerators, SystemLoadsAllFourteenKeysInOrder) {
   for (int i = 0; i < kCount; ++i) {
     SCOPED_TRACE("entry " + std::to_string(i + 1));
     // The end-of-table bit belongs to the stored form only.
-    EXPECT_EQ(loaded[i].fVirt, kKeys[i].flags & 0x7F);
+    EXPECT_EQ(int{loaded[i].fVirt}, kKeys[i].flags & 0x7F);
     EXPECT_EQ(loaded[i].key, kKeys[i].key);
     EXPECT_EQ(loaded[i].cmd, kKeys[i].command);
   }
@@ -414,9 +414,14 @@ TEST_F(ResourcesStrings, NoOtherStringExists) {
     }
     EXPECT_EQ(at, data.size()) << "string block " << block << " has bytes after its sixteen slots";
   }
-  std::set<UINT> expected;
-  for (const auto& entry : ExpectedTexts()) expected.insert(entry.first);
-  EXPECT_EQ(present, expected);
+  std::vector<UINT> unexpected, missing;
+  auto expected = ExpectedTexts();
+  for (UINT id : present)
+    if (!expected.count(id)) unexpected.push_back(id);
+  for (const auto& entry : expected)
+    if (!present.count(entry.first)) missing.push_back(entry.first);
+  EXPECT_EQ(unexpected, std::vector<UINT>{}) << "strings that should not exist";
+  EXPECT_EQ(missing, std::vector<UINT>{}) << "strings that should exist";
 }
 
 // ---------------------------------------------------------------- icons
