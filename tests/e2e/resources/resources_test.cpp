@@ -137,15 +137,15 @@ const Dialog kDialogs[] = {
      // Tavrilondのﾊﾞｰｼﾞｮﾝ情報
      u"Tavrilond\u306E\uFF8A\uFF9E\uFF70\uFF7C\uFF9E\uFF6E\uFF9D\u60C5\u5831", 9, kFormFont,
      {
-         //   id      class    text                             ord   x    y    cx   cy   style
-         {0xFFFF, kStatic, u"",                             128, 11, 17, 20, 20, 0x50000003},
-         {0xFFFF, kStatic, u"Tavrilond Version 1.0",          0, 40, 10, 119, 8, 0x50020080},
-         {0xFFFF, kStatic, u"Copyright (C) 2026 Tavrilond",   0, 40, 25, 119, 8, 0x50020000},
-         {1,      kButton, u"OK",                             0, 178, 7, 50, 14, 0x50030001},
+         // id (0xFFFF: -1, IDC_STATIC), class, text or icon ordinal, x, y, cx, cy, style
+         {0xFFFF, kStatic, u"",                            128, 11,  17, 20,  20, 0x50000003},  // icon 128
+         {0xFFFF, kStatic, u"Tavrilond Version 1.0",         0, 40,  10, 119,  8, 0x50020080},
+         {0xFFFF, kStatic, u"Copyright (C) 2026 Tavrilond",  0, 40,  25, 119,  8, 0x50020000},
+         {1,      kButton, u"OK",                            0, 178,  7, 50,  14, 0x50030001},  // IDOK
      }},
     {"IDD_BOARD_FORM", 101, 0x40000040, 0, 0, 195, 130, u"", 9, kFormFont,
      {
-         //   id    class    text                                                   ord  x    y    cx   cy   style
+         // id  class    text                                                     ord  x    y    cx   cy   style
          {1000, kEdit,   u"",                                                     0, 7,   7,   107, 116, 0x50A11004},
          // ●○形式
          {1001, kButton, u"\u25CF\u25CB\u5F62\u5F0F",                             0, 117, 7,   43,  10,  0x50000009},
