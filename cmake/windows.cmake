@@ -11,9 +11,11 @@ add_library(tavrilond_win32 STATIC
 target_link_libraries(tavrilond_win32 PUBLIC tavrilond_core)
 
 file(GLOB framework_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/framework/*.cpp)
+list(REMOVE_ITEM framework_sources ${CMAKE_SOURCE_DIR}/framework/recent_file_list.cpp
+     ${CMAKE_SOURCE_DIR}/framework/command_line_info.cpp)
 add_library(tavrilond_framework STATIC ${framework_sources})
 target_include_directories(tavrilond_framework PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(tavrilond_framework PUBLIC comdlg32 advapi32 gdi32 user32 shlwapi)
+target_link_libraries(tavrilond_framework PUBLIC tavrilond_framework_portable comdlg32 advapi32 gdi32 user32 shlwapi)
 
 file(GLOB program_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/*.cpp ${CMAKE_SOURCE_DIR}/view/*.cpp)
 add_executable(Tavrilond WIN32 ${program_sources})
@@ -45,3 +47,7 @@ if(TAVRILOND_WINDOWS_TESTS)
              COMMAND bash ${CMAKE_SOURCE_DIR}/cmake/check-executable ${TAVRILOND_RELEASE_EXE} pei-i386 ${objdump_32})
   endif()
 endif()
+
+# Presses the get-board button of a running program and prints the box.
+add_executable(board_probe tools/board_probe.cpp)
+target_link_options(board_probe PRIVATE -static)
