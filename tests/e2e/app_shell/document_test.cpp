@@ -63,6 +63,7 @@ class ShellDocument : public ::testing::Test {
  protected:
   void SetUp() override {
     ClearSettings();
+    BeforeStart();
     app_ = StartTavrilondWith(args_);
     ASSERT_TRUE(app_);
   }
@@ -70,6 +71,8 @@ class ShellDocument : public ::testing::Test {
     app_.reset();
     ClearSettings();
   }
+
+  virtual void BeforeStart() {}
 
   DWORD Pid() const { return app_->process.Id(); }
 
@@ -266,11 +269,24 @@ TEST_F(ShellDocument, RecentListKeepsTheLastFourAndMovesAReopenedFileUp) {
 
 // ---------------------------------------------------------------- Save
 
-TEST_F(ShellDocument, SaveAsksForANameOnceThenSavesThereAgain) {
+class ShellDocumentWithHistory : public ShellDocument {
+ protected:
+  void BeforeStart() override {
+    WriteString(kRecentKey, "File1", "C:\\earlier\\a.txt");
+    WriteString(kRecentKey, "File2", "C:\\earlier\\b.txt");
+  }
+
+  // Ctrl+S, and the save dialog that it is expected to bring.
+  FileDialog SaveWithDialog() {
+    PressKey(*app_, 'S');
+    return FileDialog::WaitFor(Pid(), sjis::kSaveAsTitle);
+  }
+};
+
+TEST_F(ShellDocumentWithHistory, SaveAsksForANameOnceThenSavesThereAgain) {
   const std::string path = FullPath(temp_.Path("saved position"));
 
-  PressKey(*app_, 'S');
-  FileDialog dialog = FileDialog::WaitFor(Pid(), sjis::kSaveAsTitle);
+  FileDialog dialog = SaveWithDialog();
   ASSERT_TRUE(dialog);
   EXPECT_EQ(dialog.Name(), sjis::kUntitled);
   EXPECT_EQ(dialog.FileTypes(), std::vector<std::string>{sjis::kAllFiles});
@@ -289,10 +305,57 @@ TEST_F(ShellDocument, SaveAsksForANameOnceThenSavesThereAgain) {
       << "the second save did not write the file";
   ASSERT_TRUE(Settle(app_->frame));
   ExpectOnlyTheFrame();
+
+  // Held by another program: the framework says it cannot save, and the
+  // document keeps its path, to which the next save goes unasked.
+  temp_.Write("saved position", "held elsewhere");
+  HANDLE hold = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(hold, INVALID_HANDLE_VALUE);
+  PressKey(*app_, 'S');
+  HWND box = WaitForWindowOf(Pid(), sjis::kAppName);
+  EXPECT_TRUE(box) << "no message about the failed save";
+  if (box) {
+    EXPECT_NE(MessageBoxText(box), "");
+    BringToFront(box);
+    SendKey(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+  }
+  ASSERT_TRUE(Settle(app_->frame));
+  CloseHandle(hold);
+  EXPECT_EQ(ReadFileBytes(path), "held elsewhere");
+  PressKey(*app_, 'S');
+  EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(path) == ""; }))
+      << "the path was lost with the failed save";
+  ASSERT_TRUE(Settle(app_->frame));
+
+  // A read-only file is not written: the dialog asks, proposing the path.
+  temp_.Write("saved position", "read only");
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  dialog = SaveWithDialog();
+  ASSERT_TRUE(dialog) << "no dialog for a read-only file";
+  const std::string proposed = dialog.Name();
+  EXPECT_TRUE(proposed == "saved position" || proposed == path) << proposed;
+  dialog.CancelWithEsc();
+  ASSERT_TRUE(dialog.WaitClosed());
+  ASSERT_TRUE(Settle(app_->frame));
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(ReadFileBytes(path), "read only");
+
+  // A file gone meanwhile is asked for again, and made anew.
+  DeleteFileA(path.c_str());
+  dialog = SaveWithDialog();
+  ASSERT_TRUE(dialog) << "no dialog for a file that is gone";
+  dialog.Choose(path);
+  ASSERT_TRUE(dialog.WaitClosed());
+  ASSERT_TRUE(Settle(app_->frame));
+  EXPECT_EQ(ReadFileBytes(path), "");
   EXPECT_EQ(WindowBytes(app_->frame), sjis::kFrameTitle);
 
   EXPECT_EQ(CloseNormally(*app_), 0u);
-  EXPECT_EQ(StoredRecentFiles(), (Files{{"File1", path}}));
+  EXPECT_EQ(StoredRecentFiles(), (Files{{"File1", path},
+                                        {"File2", "C:\\earlier\\a.txt"},
+                                        {"File3", "C:\\earlier\\b.txt"}}));
 }
 
 // A file that the program only opened is never emptied by a save: the save
