@@ -297,10 +297,24 @@ bool OpenClipboardSoon(HWND owner) {
 }
 
 // SetClipboardData needs an owner window; a message-only window stays out of
-// the top-level windows that Tavrilond searches.
+// the top-level windows that Tavrilond searches. The owner is sent
+// WM_DESTROYCLIPBOARD when the program under test copies, and that copy
+// waits for the answer, so the window lives on a thread that keeps pumping.
 HWND ClipboardOwner() {
-  static HWND owner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0,
-                                      HWND_MESSAGE, nullptr, nullptr, nullptr);
+  static HWND owner = [] {
+    HANDLE created = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HWND hwnd = nullptr;
+    std::thread([&hwnd, created] {
+      hwnd = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                             nullptr, nullptr, nullptr);
+      SetEvent(created);
+      MSG msg;
+      while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+    }).detach();
+    WaitForSingleObject(created, INFINITE);
+    CloseHandle(created);
+    return hwnd;
+  }();
   return owner;
 }
 
@@ -337,6 +351,11 @@ bool SetClipboardText(const std::string& bytes) {
   }
   CloseClipboard();
   return ok;
+}
+
+bool WaitForClipboardWrite(DWORD since, Millis timeout) {
+  return WaitUntil([&] { return GetClipboardSequenceNumber() != since; },
+                   timeout);
 }
 
 // ---------------------------------------------------------------- boards

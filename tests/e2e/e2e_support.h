@@ -109,6 +109,10 @@ bool CaretAtEnd(HWND edit);
 std::optional<std::string> ClipboardText();
 // Puts bytes on the clipboard as CF_TEXT; returns false when it could not.
 bool SetClipboardText(const std::string& bytes);
+// Waits until the clipboard has been written after the write numbered
+// `since` (GetClipboardSequenceNumber), without opening it meanwhile: a
+// program that finds the clipboard open when it copies copies nothing.
+bool WaitForClipboardWrite(DWORD since, Millis timeout = 5000ms);
 
 // Expected output of one board: position holds 64 characters '-', 'x', 'o'
 // row by row; format 0 x/o letters, 1 disc symbols, 2 disc symbols with

@@ -111,14 +111,15 @@ TEST_P(GetBoardSizes, WritesThePositionAtTheExactSamplePoints) {
   EXPECT_EQ(PressAndWaitFor(expected), expected);
 }
 
+const char* const kFormatNames[] = {"Xo", "Disc", "DiscCoord"};
+
 INSTANTIATE_TEST_SUITE_P(
     AllFormats, GetBoardSizes,
     ::testing::Combine(::testing::ValuesIn(kSizes), ::testing::Values(0, 1, 2)),
     [](const auto& info) {
-      const auto [size, format] = info.param;
-      static const char* const kNames[] = {"Xo", "Disc", "DiscCoord"};
+      const SizeCase size = std::get<0>(info.param);
       return std::to_string(size.w) + "x" + std::to_string(size.h) + "_" +
-             kNames[format];
+             kFormatNames[std::get<1>(info.param)];
     });
 
 // ---------------------------------------------------------------- colours

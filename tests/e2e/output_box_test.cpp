@@ -61,10 +61,6 @@ class OutputBox : public ::testing::Test {
     return WaitUntil([&] { return Box() == expected; });
   }
 
-  bool ClipboardBecomes(const std::string& expected) {
-    return WaitUntil([&] { return ClipboardText() == expected; });
-  }
-
   // Appends one board through the button and returns the box's text.
   std::string AppendBoard(int format = 1) {
     ClickButton(*app_, format == 1   ? kFormatDisc
@@ -99,8 +95,9 @@ TEST_F(OutputBox, CopyAllPutsEveryBoardOnTheClipboard) {
   AppendBoard(2);
   const std::string text = AppendBoard(0);
   ASSERT_TRUE(SetClipboardText(kSentinel));
+  const DWORD serial = GetClipboardSequenceNumber();
   ClickButton(*app_, kCopyAll);
-  EXPECT_TRUE(ClipboardBecomes(text));
+  EXPECT_TRUE(WaitForClipboardWrite(serial));
   EXPECT_EQ(ClipboardText(), text);
   EXPECT_EQ(Box(), text);
   EXPECT_TRUE(AllSelected(app_->Box()));
@@ -191,10 +188,11 @@ TEST_P(OutputBoxCopyKeys, SelectAllThenCopyWithTheFocusOnAButton) {
   ASSERT_TRUE(BoxBecomes(expected));
 
   ASSERT_TRUE(SetClipboardText(kSentinel));
+  const DWORD serial = GetClipboardSequenceNumber();
   Keys({VK_CONTROL}, 'A');
   EXPECT_TRUE(WaitUntil([&] { return AllSelected(app_->Box()); }));
   Keys(GetParam().modifiers, GetParam().key);
-  EXPECT_TRUE(ClipboardBecomes(expected));
+  EXPECT_TRUE(WaitForClipboardWrite(serial));
   EXPECT_EQ(ClipboardText(), expected);
   EXPECT_EQ(FocusOf(*app_), Button(kGetBoard));
 }
@@ -254,18 +252,24 @@ TEST_P(OutputBoxQuietKeys, ChangeNothing) {
     Keys({VK_CONTROL}, 'A');
   } else {
     focus = Button(kCopyAll);
+    const DWORD serial = GetClipboardSequenceNumber();
     ClickAndFocus(focus);  // selects everything and copies it
-    ASSERT_TRUE(ClipboardBecomes(text));
+    ASSERT_TRUE(WaitForClipboardWrite(serial));
+    ASSERT_EQ(ClipboardText(), text);
   }
   ASSERT_TRUE(WaitUntil([&] { return AllSelected(app_->Box()); }));
 
   ASSERT_TRUE(SetClipboardText(kSentinel));
+  const DWORD serial = GetClipboardSequenceNumber();
   Keys(c.chord.modifiers, c.chord.key);
-  // Ctrl+C after it: once the clipboard changes, the key before it has been
-  // handled too.
+  // Ctrl+C after it: once the clipboard is written, the key before it has
+  // been handled too.
   Keys({VK_CONTROL}, 'C');
-  ASSERT_TRUE(WaitUntil([&] { return ClipboardText() != kSentinel; }))
-      << "Ctrl+C after the key had no effect";
+  EXPECT_TRUE(WaitForClipboardWrite(serial))
+      << "neither the key nor the Ctrl+C after it wrote to the clipboard";
+  // A cut writes the clipboard before it removes the text; give a wrong cut
+  // time to show.
+  std::this_thread::sleep_for(200ms);
   EXPECT_EQ(Box(), text);
   EXPECT_EQ(ClipboardText(), text);
   EXPECT_TRUE(AllSelected(app_->Box()));
