@@ -85,7 +85,7 @@ class ShellDocument : public ::testing::Test {
 
   // Ctrl+O and the path chosen in the open dialog.
   void OpenWithDialog(const std::string& path) {
-    PressKey(*app_, 'O');
+    ASSERT_NO_FATAL_FAILURE(PressKey(*app_, 'O'));
     FileDialog dialog = FileDialog::WaitFor(Pid(), sjis::kOpenTitle);
     ASSERT_TRUE(dialog);
     dialog.Choose(path);
@@ -95,8 +95,8 @@ class ShellDocument : public ::testing::Test {
 
   // Opens the file and sees the form's initial update run.
   void OpenAndSeeItOpened(const std::string& path) {
-    MarkForm();
-    OpenWithDialog(path);
+    ASSERT_NO_FATAL_FAILURE(MarkForm());
+    ASSERT_NO_FATAL_FAILURE(OpenWithDialog(path));
     EXPECT_EQ(Radios(*app_), "D-X") << path << " was not opened";
     EXPECT_EQ(WindowBytes(app_->frame), sjis::kFrameTitle);
   }
@@ -122,12 +122,12 @@ TEST_F(ShellDocument, NewKeepsTheTextRechecksTheDiscFormatAndFitsTheFrame) {
   MouseClick(app_->Box());
   TypeText("my notes 1");
   ASSERT_TRUE(WaitUntil([&] { return WindowBytes(app_->Box()) == "my notes 1"; }));
-  MarkForm();
+  ASSERT_NO_FATAL_FAILURE(MarkForm());
   SetWindowPos(app_->frame, nullptr, 0, 0, fitted.first + 150, fitted.second + 90,
                SWP_NOMOVE | SWP_NOZORDER);
   ASSERT_TRUE(WaitUntil([&] { return SizeOf(app_->frame) != fitted; }));
 
-  PressKey(*app_, 'N');
+  ASSERT_NO_FATAL_FAILURE(PressKey(*app_, 'N'));
   ASSERT_TRUE(WaitUntil([&] { return Checked(*app_, kFormatDisc); }));
   ASSERT_TRUE(Settle(app_->frame));
   EXPECT_EQ(Radios(*app_), "D-X") << "the other buttons keep their state";
@@ -140,8 +140,8 @@ TEST_F(ShellDocument, NewKeepsTheTextRechecksTheDiscFormatAndFitsTheFrame) {
   const Size small{fitted.first - 80, fitted.second - 60};
   SetWindowPos(app_->frame, nullptr, 0, 0, small.first, small.second,
                SWP_NOMOVE | SWP_NOZORDER);
-  MarkForm();
-  PressKey(*app_, 'N');
+  ASSERT_NO_FATAL_FAILURE(MarkForm());
+  ASSERT_NO_FATAL_FAILURE(PressKey(*app_, 'N'));
   ASSERT_TRUE(WaitUntil([&] { return Checked(*app_, kFormatDisc); }));
   ASSERT_TRUE(Settle(app_->frame));
   EXPECT_EQ(SizeOf(app_->frame), small);
@@ -154,8 +154,8 @@ TEST_F(ShellDocument, NewKeepsTheTextRechecksTheDiscFormatAndFitsTheFrame) {
 
   // Each New makes a font for the box and lets the earlier one go.
   for (int i = 0; i < 20; ++i) {
-    MarkForm();
-    PressKey(*app_, 'N');
+    ASSERT_NO_FATAL_FAILURE(MarkForm());
+    ASSERT_NO_FATAL_FAILURE(PressKey(*app_, 'N'));
     ASSERT_TRUE(WaitUntil([&] { return Checked(*app_, kFormatDisc); }))
         << "New number " << i;
   }
@@ -197,8 +197,8 @@ TEST_F(ShellDocument, OpenOffersAllFilesAndOpensAnyReadableFile) {
   for (const auto& [name, bytes] : files) paths.push_back(temp_.Write(name, bytes));
 
   // The dialog and its one filter; cancelled, nothing happens.
-  MarkForm();
-  PressKey(*app_, 'O');
+  ASSERT_NO_FATAL_FAILURE(MarkForm());
+  ASSERT_NO_FATAL_FAILURE(PressKey(*app_, 'O'));
   FileDialog dialog = FileDialog::WaitFor(Pid(), sjis::kOpenTitle);
   ASSERT_TRUE(dialog);
   EXPECT_EQ(dialog.FileTypes(), std::vector<std::string>{sjis::kAllFiles});
@@ -208,7 +208,8 @@ TEST_F(ShellDocument, OpenOffersAllFilesAndOpensAnyReadableFile) {
   ASSERT_TRUE(Settle(app_->frame));
   EXPECT_EQ(Radios(*app_), "--X") << "cancel went on to open";
 
-  for (const std::string& path : paths) OpenAndSeeItOpened(path);
+  for (const std::string& path : paths)
+    ASSERT_NO_FATAL_FAILURE(OpenAndSeeItOpened(path));
   for (size_t i = 0; i < files.size(); ++i)
     EXPECT_EQ(ReadFileBytes(paths[i]), files[i].second) << paths[i];
 
@@ -218,8 +219,8 @@ TEST_F(ShellDocument, OpenOffersAllFilesAndOpensAnyReadableFile) {
   HANDLE hold = CreateFileA(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0,
                             nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(hold, INVALID_HANDLE_VALUE);
-  MarkForm();
-  PressKey(*app_, 'O');
+  ASSERT_NO_FATAL_FAILURE(MarkForm());
+  ASSERT_NO_FATAL_FAILURE(PressKey(*app_, 'O'));
   dialog = FileDialog::WaitFor(Pid(), sjis::kOpenTitle);
   ASSERT_TRUE(dialog);
   dialog.Choose(locked);
@@ -247,14 +248,15 @@ TEST_F(ShellDocument, RecentListKeepsTheLastFourAndMovesAReopenedFileUp) {
   for (int i = 1; i <= 5; ++i)
     paths.push_back(FullPath(temp_.Write("game" + std::to_string(i) + ".txt",
                                         std::to_string(i))));
-  for (const std::string& path : paths) OpenAndSeeItOpened(path);
+  for (const std::string& path : paths)
+    ASSERT_NO_FATAL_FAILURE(OpenAndSeeItOpened(path));
 
   // Already in the list, spelt in other letters: it moves up, none drops.
-  OpenAndSeeItOpened(Upper(paths[2]));
+  ASSERT_NO_FATAL_FAILURE(OpenAndSeeItOpened(Upper(paths[2])));
 
   // The document's own file again: nothing happens at all.
-  MarkForm();
-  OpenWithDialog(paths[2]);
+  ASSERT_NO_FATAL_FAILURE(MarkForm());
+  ASSERT_NO_FATAL_FAILURE(OpenWithDialog(paths[2]));
   EXPECT_EQ(Radios(*app_), "--X") << "the current file was opened again";
   ExpectOnlyTheFrame();
 
@@ -300,7 +302,7 @@ TEST_F(ShellDocumentWithHistory, SaveAsksForANameOnceThenSavesThereAgain) {
 
   // The path that the save gave the document is written again unasked.
   temp_.Write("saved position", "changed meanwhile");
-  PressKey(*app_, 'S');
+  ASSERT_NO_FATAL_FAILURE(PressKey(*app_, 'S'));
   EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(path) == ""; }))
       << "the second save did not write the file";
   ASSERT_TRUE(Settle(app_->frame));
@@ -312,7 +314,7 @@ TEST_F(ShellDocumentWithHistory, SaveAsksForANameOnceThenSavesThereAgain) {
   HANDLE hold = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0,
                             nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(hold, INVALID_HANDLE_VALUE);
-  PressKey(*app_, 'S');
+  ASSERT_NO_FATAL_FAILURE(PressKey(*app_, 'S'));
   HWND box = WaitForWindowOf(Pid(), sjis::kAppName);
   EXPECT_TRUE(box) << "no message about the failed save";
   if (box) {
@@ -324,7 +326,7 @@ TEST_F(ShellDocumentWithHistory, SaveAsksForANameOnceThenSavesThereAgain) {
   ASSERT_TRUE(Settle(app_->frame));
   CloseHandle(hold);
   EXPECT_EQ(ReadFileBytes(path), "held elsewhere");
-  PressKey(*app_, 'S');
+  ASSERT_NO_FATAL_FAILURE(PressKey(*app_, 'S'));
   EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(path) == ""; }))
       << "the path was lost with the failed save";
   ASSERT_TRUE(Settle(app_->frame));
@@ -371,7 +373,7 @@ class ShellDocumentFromCommandLine : public ShellDocument {
 };
 
 TEST_F(ShellDocumentFromCommandLine, SaveOfAnOpenedFileAsksForAName) {
-  PressKey(*app_, 'S');
+  ASSERT_NO_FATAL_FAILURE(PressKey(*app_, 'S'));
   FileDialog dialog = FileDialog::WaitFor(Pid(), sjis::kSaveAsTitle);
   ASSERT_TRUE(dialog) << "saved over the file named on the command line";
   const std::string proposed = dialog.Name();
@@ -383,8 +385,8 @@ TEST_F(ShellDocumentFromCommandLine, SaveOfAnOpenedFileAsksForAName) {
   EXPECT_EQ(ReadFileBytes(opened_), "first position\r\n");
 
   const std::string other = temp_.Write("opened.txt", "second position\r\n");
-  OpenAndSeeItOpened(other);
-  PressKey(*app_, 'S');
+  ASSERT_NO_FATAL_FAILURE(OpenAndSeeItOpened(other));
+  ASSERT_NO_FATAL_FAILURE(PressKey(*app_, 'S'));
   dialog = FileDialog::WaitFor(Pid(), sjis::kSaveAsTitle);
   ASSERT_TRUE(dialog) << "saved over the file opened with Ctrl+O";
   dialog.CancelWithButton();
