@@ -1,5 +1,7 @@
 #include "framework/dialog.h"
 
+#include <algorithm>
+
 #include "framework/win_app.h"
 
 INT_PTR CDialog::DoModal() {
@@ -24,8 +26,13 @@ BOOL CDialog::OnInitDialog() {
   ::GetWindowRect(m_hWnd, &self);
   const int width = self.right - self.left;
   const int height = self.bottom - self.top;
-  const int x = area.left + (area.right - area.left - width) / 2;
-  const int y = area.top + (area.bottom - area.top - height) / 2;
+  // Centred, but never pushed off the screen by an owner at its edge.
+  RECT screen{};
+  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
+  const int x = std::max<int>(screen.left, std::min<int>(area.left + (area.right - area.left - width) / 2,
+                                                         screen.right - width));
+  const int y = std::max<int>(screen.top, std::min<int>(area.top + (area.bottom - area.top - height) / 2,
+                                                        screen.bottom - height));
   ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   return TRUE;
 }
