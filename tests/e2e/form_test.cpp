@@ -470,6 +470,78 @@ TEST(FormFont, OutputBoxDrawsInMsGothic12) {
   }
 }
 
+// ---------------------------------------------------------------- new
+
+// Ctrl+N fits the frame to the form again where the user made it larger,
+// and leaves it alone where it is smaller: then the view scrolls.
+TEST(FormAfterNew, FrameShrinksBackToTheFormButNeverGrows) {
+  auto app = StartTavrilond();
+  ASSERT_TRUE(app);
+  ReferenceForm units;
+  ASSERT_TRUE(units.Ok());
+  const RECT form = units.Pixels(0, 0, 195, 130);
+  RECT fitted;
+  GetWindowRect(app->frame, &fitted);
+  const int w = fitted.right - fitted.left, h = fitted.bottom - fitted.top;
+
+  // Ctrl+N, and its mark: "●○形式" checked again after "xo形式" was clicked.
+  auto newDocument = [&] {
+    ClickButton(*app, kFormatXo);
+    ASSERT_FALSE(Checked(*app, kFormatDisc));
+    ASSERT_TRUE(BringToFront(app->frame));
+    SendChord({VK_CONTROL}, 'N');
+    ASSERT_TRUE(WaitUntil([&] { return Checked(*app, kFormatDisc); }));
+  };
+  auto frameRect = [&] {
+    RECT r;
+    GetWindowRect(app->frame, &r);
+    return Describe(r);
+  };
+
+  // The user drags the border outwards.
+  SetWindowPos(app->frame, nullptr, 0, 0, w + 120, h + 80,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ASSERT_NE(frameRect(), Describe(fitted));
+  newDocument();
+  EXPECT_TRUE(WaitUntil([&] { return frameRect() == Describe(fitted); }));
+  EXPECT_EQ(frameRect(), Describe(fitted));
+  RECT viewClient;
+  GetClientRect(app->view, &viewClient);
+  EXPECT_EQ(Describe(viewClient), Describe(form));
+
+  // Wider but lower than the form: the height stays, and the width comes
+  // back to the form's beside the vertical scroll bar the view now needs.
+  SetWindowPos(app->frame, nullptr, 0, 0, w + 100, h - 50,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  newDocument();
+  auto viewClientWidth = [&] {
+    RECT r;
+    GetClientRect(app->view, &r);
+    return r.right;
+  };
+  EXPECT_TRUE(WaitUntil([&] { return viewClientWidth() == form.right; }));
+  EXPECT_EQ(viewClientWidth(), form.right);
+  RECT lower;
+  GetWindowRect(app->frame, &lower);
+  EXPECT_EQ(lower.left, fitted.left);
+  EXPECT_EQ(lower.top, fitted.top);
+  EXPECT_EQ(lower.bottom - lower.top, h - 50);
+  EXPECT_TRUE(GetWindowLongA(app->view, GWL_STYLE) & WS_VSCROLL)
+      << "the view shows no vertical scroll bar";
+
+  // Smaller than the form both ways: nothing moves.
+  SetWindowPos(app->frame, nullptr, 0, 0, w - 60, h - 40,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const std::string small = frameRect();
+  newDocument();
+  std::this_thread::sleep_for(200ms);  // a wrong resize would be visible now
+  EXPECT_EQ(frameRect(), small);
+  const LONG viewStyle = GetWindowLongA(app->view, GWL_STYLE);
+  EXPECT_EQ(viewStyle & (WS_HSCROLL | WS_VSCROLL), WS_HSCROLL | WS_VSCROLL)
+      << std::hex << viewStyle;
+  EXPECT_EQ(WindowBytes(app->frame), "Tavrilond 0.1");
+}
+
 // ---------------------------------------------------------------- clicks
 
 TEST(FormRadios, AClickChecksOneAndClearsTheOthers) {

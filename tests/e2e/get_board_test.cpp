@@ -256,12 +256,19 @@ TEST_F(GetBoard, UnreadableBoardWritesTheFailureTextEachPress) {
 
 // ---------------------------------------------------------------- format
 
-// Ctrl+N checks "●○形式" again without clearing "xo形式"; the disc format
-// wins because it is asked first.
+// Ctrl+N checks "●○形式" again without clearing "xo形式" and leaves the box's
+// text; the disc format wins because it is asked first.
 TEST(GetBoardAfterNew, TwoCheckedRadiosGiveTheDiscFormat) {
   auto app = StartTavrilond();
   ASSERT_TRUE(app);
+  auto standin = StartStandin(std::string("--board ") + kPosition);
+  ASSERT_TRUE(standin);
+  auto box = [&] { return WindowBytes(app->Box()); };
   ClickButton(*app, kFormatXo);
+  const std::string first = BoardText(kPosition, 0);
+  ClickButton(*app, kGetBoard);
+  ASSERT_TRUE(WaitUntil([&] { return box() == first; }));
+
   ASSERT_TRUE(BringToFront(app->frame));
   SendChord({VK_CONTROL}, 'N');
   auto checked = [&](int id) {
@@ -270,13 +277,13 @@ TEST(GetBoardAfterNew, TwoCheckedRadiosGiveTheDiscFormat) {
   ASSERT_TRUE(WaitUntil([&] { return checked(kFormatDisc); }));
   EXPECT_TRUE(checked(kFormatXo));
   EXPECT_FALSE(checked(kFormatDiscCoord));
+  EXPECT_EQ(box(), first);
+  EXPECT_EQ(WindowBytes(app->frame), "Tavrilond 0.1");
 
-  auto standin = StartStandin(std::string("--board ") + kPosition);
-  ASSERT_TRUE(standin);
-  const std::string expected = WindowBytes(app->Box()) + BoardText(kPosition, 1);
+  const std::string expected = first + BoardText(kPosition, 1);
   ClickButton(*app, kGetBoard);
-  WaitUntil([&] { return WindowBytes(app->Box()) == expected; });
-  EXPECT_EQ(WindowBytes(app->Box()), expected);
+  WaitUntil([&] { return box() == expected; });
+  EXPECT_EQ(box(), expected);
 }
 
 }  // namespace

@@ -115,6 +115,24 @@ TEST_F(OutputBox, ClearAllEmptiesTheBox) {
   EXPECT_EQ(AppendBoard(0), BoardText(kPosition, 0));
 }
 
+// The box wraps long lines on screen only; the text keeps them whole.
+TEST_F(OutputBox, LongLineWrapsOnScreenAndCopiesWhole) {
+  const std::string before = AppendBoard(0);
+  std::string line;
+  while (line.size() < 300) line += "wrap \x81\x9c\x81\x9b ";
+  const LRESULT linesBefore = SendMessageA(app_->Box(), EM_GETLINECOUNT, 0, 0);
+  ASSERT_TRUE(SetClipboardText(line));
+  Keys({VK_CONTROL}, 'V');  // at the end, where the last board left the caret
+  ASSERT_TRUE(BoxBecomes(before + line));
+  EXPECT_GT(SendMessageA(app_->Box(), EM_GETLINECOUNT, 0, 0), linesBefore + 1)
+      << "the line is not shown wrapped";
+
+  const DWORD serial = GetClipboardSequenceNumber();
+  ClickButton(*app_, kCopyAll);
+  EXPECT_TRUE(WaitForClipboardWrite(serial));
+  EXPECT_EQ(ClipboardText(), before + line);
+}
+
 TEST(OutputBoxEmpty, CopyAllKeepsTheClipboard) {
   auto app = StartTavrilond();
   ASSERT_TRUE(app);
