@@ -17,6 +17,22 @@ constexpr int kBoxId = 1000;
 
 std::string Quote(const std::string& path) { return "\"" + path + "\""; }
 
+// Every process a suite starts belongs to one job that ends them all when
+// the test program ends, so that nothing outlives a suite that crashes
+// before its destructors run.
+HANDLE SuiteJob() {
+  static HANDLE job = [] {
+    HANDLE h = CreateJobObjectA(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags =
+        JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (h) SetInformationJobObject(h, JobObjectExtendedLimitInformation,
+                                   &limits, sizeof limits);
+    return h;
+  }();
+  return job;
+}
+
 }  // namespace
 
 std::string BinDir() {
@@ -58,12 +74,16 @@ Process Process::Start(const std::string& exe, const std::string& args) {
   buffer.push_back('\0');
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessA(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0,
-                      nullptr, nullptr, &startup, &p.info_)) {
+  if (!CreateProcessA(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE,
+                      CREATE_SUSPENDED, nullptr, nullptr, &startup,
+                      &p.info_)) {
     ADD_FAILURE() << "cannot start " << commandLine << " (error "
                   << GetLastError() << ")";
     p.info_ = {};
+    return p;
   }
+  if (SuiteJob()) AssignProcessToJobObject(SuiteJob(), p.info_.hProcess);
+  ResumeThread(p.info_.hThread);
   return p;
 }
 
