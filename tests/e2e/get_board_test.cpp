@@ -90,6 +90,8 @@ struct SizeCase {
   int w, h;  // measured size: the board window's extent plus one
 };
 
+void PrintTo(const SizeCase& size, std::ostream* out) { *out << size.w << "x" << size.h; }
+
 const SizeCase kSizes[] = {{261, 261}, {400, 400}, {500, 420},
                            {300, 360}, {100, 80},  {1261, 1300}};
 

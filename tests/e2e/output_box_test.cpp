@@ -42,6 +42,9 @@ struct Chord {
   WORD key;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Chord& chord, std::ostream* out) { *out << chord.name; }
+
 class OutputBox : public ::testing::Test {
  protected:
   static void TearDownTestSuite() { shared_.reset(); }
@@ -250,6 +253,10 @@ struct QuietCase {
   Chord chord;
   bool focusInBox;
 };
+
+void PrintTo(const QuietCase& c, std::ostream* out) {
+  *out << c.chord.name << (c.focusInBox ? ", focus in the box" : ", focus on a button");
+}
 
 class OutputBoxQuietKeys : public OutputBox,
                            public ::testing::WithParamInterface<QuietCase> {};

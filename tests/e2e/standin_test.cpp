@@ -22,6 +22,8 @@ struct SizeCase {
   Geometry g;
 };
 
+void PrintTo(const SizeCase& size, std::ostream* out) { *out << size.w << "x" << size.h; }
+
 const SizeCase kSizes[] = {
     {261, 261, {28, 33, 33}},   {400, 400, {42, 51, 51}},
     {500, 420, {45, 94, 54}},   {300, 360, {32, 38, 68}},
