@@ -1,5 +1,7 @@
 #include "e2e_support.h"
 
+#include "res/resource.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -13,7 +15,6 @@ namespace e2e {
 namespace {
 
 constexpr int kViewId = 59648;  // the frame's first pane
-constexpr int kBoxId = 1000;
 
 std::string Quote(const std::string& path) { return "\"" + path + "\""; }
 
@@ -155,7 +156,7 @@ std::unique_ptr<Standin> StartStandin(const std::string& args) {
 
 // ---------------------------------------------------------------- Tavrilond
 
-HWND App::Box() const { return Control(kBoxId); }
+HWND App::Box() const { return Control(IDC_BOARD_TEXT); }
 
 std::unique_ptr<App> StartTavrilond() {
   auto app = std::make_unique<App>();
@@ -175,7 +176,7 @@ std::unique_ptr<App> StartTavrilond() {
           GetWindowThreadProcessId(hwnd, &pid);
           if (pid == s->pid && IsWindowVisible(hwnd) &&
               GetDlgItem(hwnd, kViewId) &&
-              GetDlgItem(GetDlgItem(hwnd, kViewId), kBoxId)) {
+              GetDlgItem(GetDlgItem(hwnd, kViewId), IDC_BOARD_TEXT)) {
             s->found = hwnd;
             return FALSE;
           }

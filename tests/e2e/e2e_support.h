@@ -119,6 +119,18 @@ bool WaitForClipboardWrite(DWORD since, Millis timeout = 5000ms);
 // coordinates.
 std::string BoardText(const std::string& position, int format);
 
+// A position whose every row and column differs from its mirror image and
+// its transpose, so a board read the wrong way round cannot pass.
+inline constexpr char kPosition[] =
+    "x-o--o-x"
+    "-oxx----"
+    "o--x-o-x"
+    "---oxo--"
+    "--xxxo-o"
+    "x----o--"
+    "o-x--xx-"
+    "-o---o-o";
+
 // Shift_JIS bytes of the texts that the suites compare against.
 namespace sjis {
 inline constexpr char kFailure[] = "null!!\r\n";

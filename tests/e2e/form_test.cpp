@@ -11,17 +11,11 @@
 #include <vector>
 
 #include "e2e_support.h"
+#include "res/resource.h"
 
 namespace e2e {
 namespace {
 
-constexpr int kBox = 1000;
-constexpr int kFormatDisc = 1001;
-constexpr int kFormatDiscCoord = 1002;
-constexpr int kFormatXo = 1003;
-constexpr int kGetBoard = 1004;
-constexpr int kCopyAll = 1005;
-constexpr int kClearAll = 1006;
 
 bool Checked(const App& app, int id) {
   return SendMessageA(app.Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -56,7 +50,7 @@ class ReferenceForm {
       item->y = 7;
       item->cx = 107;
       item->cy = 116;
-      item->id = kBox;
+      item->id = IDC_BOARD_TEXT;
       t.insert(t.end(), {0xFFFF, 0x0081, 0, 0});  // EDIT, no text, no data
     }
     dialog_ = CreateDialogIndirectParamW(
@@ -75,7 +69,7 @@ class ReferenceForm {
 
   bool Ok() const { return dialog_ != nullptr; }
   HWND Window() const { return dialog_; }
-  HWND Box() const { return GetDlgItem(dialog_, kBox); }
+  HWND Box() const { return GetDlgItem(dialog_, IDC_BOARD_TEXT); }
 
   // Position and size convert separately, as the dialog manager places
   // controls; the right edge is not the converted x + w.
@@ -142,16 +136,16 @@ TEST_F(FormAtStart, ControlsAndTheirTexts) {
     const char* text;
   };
   const Expected controls[] = {
-      {kBox, "Edit", ""},
-      {kFormatDisc, "Button", "\x81\x9c\x81\x9b\x8c\x60\x8e\xae"},  // ●○形式
+      {IDC_BOARD_TEXT, "Edit", ""},
+      {IDC_FORMAT_DISC, "Button", "\x81\x9c\x81\x9b\x8c\x60\x8e\xae"},  // ●○形式
       // ●○形式（座標付）
-      {kFormatDiscCoord, "Button",
+      {IDC_FORMAT_DISC_COORD, "Button",
        "\x81\x9c\x81\x9b\x8c\x60\x8e\xae\x81\x69\x8d\xc0\x95\x57\x95\x74\x81"
        "\x6a"},
-      {kFormatXo, "Button", "xo\x8c\x60\x8e\xae"},            // xo形式
-      {kGetBoard, "Button", "\x94\xd5\x96\xca\x8e\xe6\x93\xbe"},  // 盤面取得
-      {kCopyAll, "Button", "\x83\x52\x83\x73\x81\x5b"},           // コピー
-      {kClearAll, "Button", "\x83\x4e\x83\x8a\x83\x41"},          // クリア
+      {IDC_FORMAT_XO, "Button", "xo\x8c\x60\x8e\xae"},            // xo形式
+      {IDC_GET_BOARD, "Button", "\x94\xd5\x96\xca\x8e\xe6\x93\xbe"},  // 盤面取得
+      {IDC_COPY_ALL, "Button", "\x83\x52\x83\x73\x81\x5b"},           // コピー
+      {IDC_CLEAR_ALL, "Button", "\x83\x4e\x83\x8a\x83\x41"},          // クリア
   };
   for (const Expected& c : controls) {
     SCOPED_TRACE(c.id);
@@ -166,9 +160,9 @@ TEST_F(FormAtStart, ControlsAndTheirTexts) {
 }
 
 TEST_F(FormAtStart, OnlyTheDiscFormatIsChecked) {
-  EXPECT_TRUE(Checked(*app_, kFormatDisc));
-  EXPECT_FALSE(Checked(*app_, kFormatDiscCoord));
-  EXPECT_FALSE(Checked(*app_, kFormatXo));
+  EXPECT_TRUE(Checked(*app_, IDC_FORMAT_DISC));
+  EXPECT_FALSE(Checked(*app_, IDC_FORMAT_DISC_COORD));
+  EXPECT_FALSE(Checked(*app_, IDC_FORMAT_XO));
   EXPECT_EQ(WindowBytes(app_->Box()), "");
 }
 
@@ -196,10 +190,10 @@ TEST_F(FormAtStart, ControlsStandWhereTheFormPlacesThem) {
     int id, x, y, w, h;
   };
   const Place places[] = {
-      {kBox, 7, 7, 107, 116},           {kFormatDisc, 117, 7, 43, 10},
-      {kFormatDiscCoord, 117, 19, 71, 10}, {kFormatXo, 117, 32, 37, 10},
-      {kGetBoard, 118, 66, 62, 14},      {kCopyAll, 118, 86, 62, 14},
-      {kClearAll, 118, 107, 62, 14},
+      {IDC_BOARD_TEXT, 7, 7, 107, 116},           {IDC_FORMAT_DISC, 117, 7, 43, 10},
+      {IDC_FORMAT_DISC_COORD, 117, 19, 71, 10}, {IDC_FORMAT_XO, 117, 32, 37, 10},
+      {IDC_GET_BOARD, 118, 66, 62, 14},      {IDC_COPY_ALL, 118, 86, 62, 14},
+      {IDC_CLEAR_ALL, 118, 107, 62, 14},
   };
   for (const Place& p : places) {
     SCOPED_TRACE(p.id);
@@ -426,7 +420,7 @@ TEST(FormFont, OutputBoxDrawsInMsGothic12) {
   SendChord({VK_CONTROL}, 'V');
   ASSERT_TRUE(WaitUntil([&] { return WindowBytes(app->Box()) == text; }));
   // Focus out of the box, so that no caret blinks in the picture.
-  HWND radio = app->Control(kFormatDisc);
+  HWND radio = app->Control(IDC_FORMAT_DISC);
   MouseClick(radio);
   ASSERT_TRUE(WaitUntil([&] { return FocusOf(*app) == radio; }));
 
@@ -486,11 +480,11 @@ TEST(FormAfterNew, FrameShrinksBackToTheFormButNeverGrows) {
 
   // Ctrl+N, and its mark: "●○形式" checked again after "xo形式" was clicked.
   auto newDocument = [&] {
-    ClickButton(*app, kFormatXo);
-    ASSERT_FALSE(Checked(*app, kFormatDisc));
+    ClickButton(*app, IDC_FORMAT_XO);
+    ASSERT_FALSE(Checked(*app, IDC_FORMAT_DISC));
     ASSERT_TRUE(BringToFront(app->frame));
     SendChord({VK_CONTROL}, 'N');
-    ASSERT_TRUE(WaitUntil([&] { return Checked(*app, kFormatDisc); }));
+    ASSERT_TRUE(WaitUntil([&] { return Checked(*app, IDC_FORMAT_DISC); }));
   };
   auto frameRect = [&] {
     RECT r;
@@ -551,10 +545,10 @@ TEST(FormRadios, AClickChecksOneAndClearsTheOthers) {
     int click;
     bool realMouse;
   };
-  const Step steps[] = {{kFormatDiscCoord, true},
-                        {kFormatXo, true},
-                        {kFormatDiscCoord, false},
-                        {kFormatDisc, true}};
+  const Step steps[] = {{IDC_FORMAT_DISC_COORD, true},
+                        {IDC_FORMAT_XO, true},
+                        {IDC_FORMAT_DISC_COORD, false},
+                        {IDC_FORMAT_DISC, true}};
   for (const Step& s : steps) {
     SCOPED_TRACE(s.click);
     if (s.realMouse) {
@@ -563,7 +557,7 @@ TEST(FormRadios, AClickChecksOneAndClearsTheOthers) {
       ClickButton(*app, s.click);
     }
     EXPECT_TRUE(WaitUntil([&] { return Checked(*app, s.click); }));
-    for (int id : {kFormatDisc, kFormatDiscCoord, kFormatXo}) {
+    for (int id : {IDC_FORMAT_DISC, IDC_FORMAT_DISC_COORD, IDC_FORMAT_XO}) {
       if (id != s.click) {
         EXPECT_FALSE(Checked(*app, id)) << id;
       }

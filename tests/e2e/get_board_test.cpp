@@ -8,26 +8,11 @@
 #include <vector>
 
 #include "e2e_support.h"
+#include "res/resource.h"
 
 namespace e2e {
 namespace {
 
-constexpr int kFormatDisc = 1001;       // "●○形式"
-constexpr int kFormatDiscCoord = 1002;  // "●○形式（座標付）"
-constexpr int kFormatXo = 1003;         // "xo形式"
-constexpr int kGetBoard = 1004;
-
-// Every row and column differs from its mirror image and its transpose, so
-// a board read the wrong way round cannot pass.
-const char kPosition[] =
-    "x-o--o-x"
-    "-oxx----"
-    "o--x-o-x"
-    "---oxo--"
-    "--xxxo-o"
-    "x----o--"
-    "o-x--xx-"
-    "-o---o-o";
 
 const char kOpening[] =
     "--------"
@@ -40,7 +25,7 @@ const char kOpening[] =
     "--------";
 
 int RadioFor(int format) {
-  return format == 1 ? kFormatDisc : format == 2 ? kFormatDiscCoord : kFormatXo;
+  return format == 1 ? IDC_FORMAT_DISC : format == 2 ? IDC_FORMAT_DISC_COORD : IDC_FORMAT_XO;
 }
 
 // One Tavrilond for the whole suite: each case compares only what its own
@@ -66,7 +51,7 @@ class GetBoard : public ::testing::Test {
   // Presses "盤面取得" and waits until the box holds `expected`; returns
   // what it holds then.
   std::string PressAndWaitFor(const std::string& expected) {
-    ClickButton(*app_, kGetBoard);
+    ClickButton(*app_, IDC_GET_BOARD);
     WaitUntil([&] { return Box() == expected; });
     return Box();
   }
@@ -75,7 +60,7 @@ class GetBoard : public ::testing::Test {
   // before SendMessage returns, and a short grace period catches anything
   // late.
   std::string PressExpectingNothing() {
-    ClickButton(*app_, kGetBoard);
+    ClickButton(*app_, IDC_GET_BOARD);
     std::this_thread::sleep_for(300ms);
     return Box();
   }
@@ -266,9 +251,9 @@ TEST(GetBoardAfterNew, TwoCheckedRadiosGiveTheDiscFormat) {
   auto standin = StartStandin(std::string("--board ") + kPosition);
   ASSERT_TRUE(standin);
   auto box = [&] { return WindowBytes(app->Box()); };
-  ClickButton(*app, kFormatXo);
+  ClickButton(*app, IDC_FORMAT_XO);
   const std::string first = BoardText(kPosition, 0);
-  ClickButton(*app, kGetBoard);
+  ClickButton(*app, IDC_GET_BOARD);
   ASSERT_TRUE(WaitUntil([&] { return box() == first; }));
 
   ASSERT_TRUE(BringToFront(app->frame));
@@ -276,14 +261,14 @@ TEST(GetBoardAfterNew, TwoCheckedRadiosGiveTheDiscFormat) {
   auto checked = [&](int id) {
     return SendMessageA(app->Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
   };
-  ASSERT_TRUE(WaitUntil([&] { return checked(kFormatDisc); }));
-  EXPECT_TRUE(checked(kFormatXo));
-  EXPECT_FALSE(checked(kFormatDiscCoord));
+  ASSERT_TRUE(WaitUntil([&] { return checked(IDC_FORMAT_DISC); }));
+  EXPECT_TRUE(checked(IDC_FORMAT_XO));
+  EXPECT_FALSE(checked(IDC_FORMAT_DISC_COORD));
   EXPECT_EQ(box(), first);
   EXPECT_EQ(WindowBytes(app->frame), "Tavrilond 0.1");
 
   const std::string expected = first + BoardText(kPosition, 1);
-  ClickButton(*app, kGetBoard);
+  ClickButton(*app, IDC_GET_BOARD);
   WaitUntil([&] { return box() == expected; });
   EXPECT_EQ(box(), expected);
 }

@@ -8,26 +8,11 @@
 #include <vector>
 
 #include "e2e_support.h"
+#include "res/resource.h"
 
 namespace e2e {
 namespace {
 
-constexpr int kFormatDisc = 1001;
-constexpr int kFormatDiscCoord = 1002;
-constexpr int kFormatXo = 1003;
-constexpr int kGetBoard = 1004;
-constexpr int kCopyAll = 1005;
-constexpr int kClearAll = 1006;
-
-const char kPosition[] =
-    "x-o--o-x"
-    "-oxx----"
-    "o--x-o-x"
-    "---oxo--"
-    "--xxxo-o"
-    "x----o--"
-    "o-x--xx-"
-    "-o---o-o";
 
 // Never produced by the program, so a clipboard that still holds it was not
 // written to.
@@ -66,11 +51,11 @@ class OutputBox : public ::testing::Test {
 
   // Appends one board through the button and returns the box's text.
   std::string AppendBoard(int format = 1) {
-    ClickButton(*app_, format == 1   ? kFormatDisc
-                       : format == 2 ? kFormatDiscCoord
-                                     : kFormatXo);
+    ClickButton(*app_, format == 1   ? IDC_FORMAT_DISC
+                       : format == 2 ? IDC_FORMAT_DISC_COORD
+                                     : IDC_FORMAT_XO);
     const std::string expected = Box() + BoardText(kPosition, format);
-    ClickButton(*app_, kGetBoard);
+    ClickButton(*app_, IDC_GET_BOARD);
     EXPECT_TRUE(BoxBecomes(expected));
     return Box();
   }
@@ -99,7 +84,7 @@ TEST_F(OutputBox, CopyAllPutsEveryBoardOnTheClipboard) {
   const std::string text = AppendBoard(0);
   ASSERT_TRUE(SetClipboardText(kSentinel));
   const DWORD serial = GetClipboardSequenceNumber();
-  ClickButton(*app_, kCopyAll);
+  ClickButton(*app_, IDC_COPY_ALL);
   EXPECT_TRUE(WaitForClipboardWrite(serial));
   EXPECT_EQ(ClipboardText(), text);
   EXPECT_EQ(Box(), text);
@@ -113,7 +98,7 @@ TEST_F(OutputBox, CopyAllPutsEveryBoardOnTheClipboard) {
 
 TEST_F(OutputBox, ClearAllEmptiesTheBox) {
   AppendBoard(1);
-  ClickButton(*app_, kClearAll);
+  ClickButton(*app_, IDC_CLEAR_ALL);
   EXPECT_TRUE(BoxBecomes(""));
   EXPECT_EQ(AppendBoard(0), BoardText(kPosition, 0));
 }
@@ -131,7 +116,7 @@ TEST_F(OutputBox, LongLineWrapsOnScreenAndCopiesWhole) {
       << "the line is not shown wrapped";
 
   const DWORD serial = GetClipboardSequenceNumber();
-  ClickButton(*app_, kCopyAll);
+  ClickButton(*app_, IDC_COPY_ALL);
   EXPECT_TRUE(WaitForClipboardWrite(serial));
   EXPECT_EQ(ClipboardText(), before + line);
 }
@@ -141,7 +126,7 @@ TEST(OutputBoxEmpty, CopyAllKeepsTheClipboard) {
   ASSERT_TRUE(app);
   ASSERT_EQ(WindowBytes(app->Box()), "");
   ASSERT_TRUE(SetClipboardText(kSentinel));
-  ClickButton(*app, kCopyAll);  // handled before SendMessage returns
+  ClickButton(*app, IDC_COPY_ALL);  // handled before SendMessage returns
   std::this_thread::sleep_for(300ms);
   EXPECT_EQ(ClipboardText(), kSentinel);
 }
@@ -190,7 +175,7 @@ TEST(OutputBoxLong, LongTextIsNeitherCutNorRefused) {
       << "box holds " << WindowBytes(app->Box()).size() << " bytes of "
       << big.size();
   const std::string expected = big + BoardText(kPosition, 1);
-  ClickButton(*app, kGetBoard);
+  ClickButton(*app, IDC_GET_BOARD);
   EXPECT_TRUE(
       WaitUntil([&] { return WindowBytes(app->Box()) == expected; }, 10s));
   EXPECT_EQ(WindowBytes(app->Box()).size(), expected.size());
@@ -205,7 +190,7 @@ TEST_P(OutputBoxCopyKeys, SelectAllThenCopyWithTheFocusOnAButton) {
   AppendBoard(2);
   // A real click on "盤面取得": one more board, and the focus on the button.
   const std::string expected = Box() + BoardText(kPosition, 2);
-  ClickAndFocus(Button(kGetBoard));
+  ClickAndFocus(Button(IDC_GET_BOARD));
   ASSERT_TRUE(BoxBecomes(expected));
 
   ASSERT_TRUE(SetClipboardText(kSentinel));
@@ -215,7 +200,7 @@ TEST_P(OutputBoxCopyKeys, SelectAllThenCopyWithTheFocusOnAButton) {
   Keys(GetParam().modifiers, GetParam().key);
   EXPECT_TRUE(WaitForClipboardWrite(serial));
   EXPECT_EQ(ClipboardText(), expected);
-  EXPECT_EQ(FocusOf(*app_), Button(kGetBoard));
+  EXPECT_EQ(FocusOf(*app_), Button(IDC_GET_BOARD));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -229,15 +214,15 @@ class OutputBoxPasteKeys : public OutputBox,
 
 TEST_P(OutputBoxPasteKeys, PasteIntoTheBoxWithTheFocusOnAButton) {
   const std::string board = Box() + BoardText(kPosition, 1);
-  ClickButton(*app_, kFormatDisc);
-  ClickAndFocus(Button(kGetBoard));
+  ClickButton(*app_, IDC_FORMAT_DISC);
+  ClickAndFocus(Button(IDC_GET_BOARD));
   ASSERT_TRUE(BoxBecomes(board));
 
   ASSERT_TRUE(SetClipboardText(kPasteText));
   Keys(GetParam().modifiers, GetParam().key);
   EXPECT_TRUE(BoxBecomes(board + kPasteText));
   EXPECT_EQ(Box(), board + kPasteText);
-  EXPECT_EQ(FocusOf(*app_), Button(kGetBoard));
+  EXPECT_EQ(FocusOf(*app_), Button(IDC_GET_BOARD));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -276,7 +261,7 @@ TEST_P(OutputBoxQuietKeys, ChangeNothing) {
   if (c.focusInBox) {
     Keys({VK_CONTROL}, 'A');
   } else {
-    focus = Button(kCopyAll);
+    focus = Button(IDC_COPY_ALL);
     const DWORD serial = GetClipboardSequenceNumber();
     ClickAndFocus(focus);  // selects everything and copies it
     ASSERT_TRUE(WaitForClipboardWrite(serial));

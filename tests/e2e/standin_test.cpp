@@ -30,17 +30,6 @@ const SizeCase kSizes[] = {
     {100, 80, {9, 20, 10}},     {1261, 1300, {134, 163, 182}},
 };
 
-// Every row and column differs from its mirror image and its transpose.
-const char kPosition[] =
-    "x-o--o-x"
-    "-oxx----"
-    "o--x-o-x"
-    "---oxo--"
-    "--xxxo-o"
-    "x----o--"
-    "o-x--xx-"
-    "-o---o-o";
-
 COLORREF Expected(char c) {
   return c == 'x' ? RGB(0, 0, 0) : c == 'o' ? RGB(255, 255, 255)
                                            : RGB(0, 128, 0);

@@ -8,14 +8,11 @@
 #include <vector>
 
 #include "shell_support.h"
+#include "res/resource.h"
 
 namespace e2e::shell {
 namespace {
 
-constexpr int kFormatDisc = 1001;
-constexpr int kFormatDiscCoord = 1002;
-constexpr int kFormatXo = 1003;
-constexpr int kGetBoard = 1004;
 
 using Files = std::map<std::string, std::string>;
 
@@ -41,9 +38,9 @@ bool Checked(const App& app, int id) {
 
 // Which of the three format buttons are checked, as "disc coord xo" flags.
 std::string Radios(const App& app) {
-  return std::string(Checked(app, kFormatDisc) ? "D" : "-") +
-         (Checked(app, kFormatDiscCoord) ? "C" : "-") +
-         (Checked(app, kFormatXo) ? "X" : "-");
+  return std::string(Checked(app, IDC_FORMAT_DISC) ? "D" : "-") +
+         (Checked(app, IDC_FORMAT_DISC_COORD) ? "C" : "-") +
+         (Checked(app, IDC_FORMAT_XO) ? "X" : "-");
 }
 
 // Width and height of a window, frame included.
@@ -79,7 +76,7 @@ class ShellDocument : public ::testing::Test {
   // Clicking "xo形式" leaves only it checked, so that an initial update shows
   // as "●○形式" checked again.
   void MarkForm() {
-    ClickButton(*app_, kFormatXo);
+    ClickButton(*app_, IDC_FORMAT_XO);
     ASSERT_EQ(Radios(*app_), "--X");
   }
 
@@ -128,7 +125,7 @@ TEST_F(ShellDocument, NewKeepsTheTextRechecksTheDiscFormatAndFitsTheFrame) {
   ASSERT_TRUE(WaitUntil([&] { return SizeOf(app_->frame) != fitted; }));
 
   ASSERT_NO_FATAL_FAILURE(PressKey(*app_, 'N'));
-  ASSERT_TRUE(WaitUntil([&] { return Checked(*app_, kFormatDisc); }));
+  ASSERT_TRUE(WaitUntil([&] { return Checked(*app_, IDC_FORMAT_DISC); }));
   ASSERT_TRUE(Settle(app_->frame));
   EXPECT_EQ(Radios(*app_), "D-X") << "the other buttons keep their state";
   EXPECT_EQ(WindowBytes(app_->Box()), "my notes 1");
@@ -142,7 +139,7 @@ TEST_F(ShellDocument, NewKeepsTheTextRechecksTheDiscFormatAndFitsTheFrame) {
                SWP_NOMOVE | SWP_NOZORDER);
   ASSERT_NO_FATAL_FAILURE(MarkForm());
   ASSERT_NO_FATAL_FAILURE(PressKey(*app_, 'N'));
-  ASSERT_TRUE(WaitUntil([&] { return Checked(*app_, kFormatDisc); }));
+  ASSERT_TRUE(WaitUntil([&] { return Checked(*app_, IDC_FORMAT_DISC); }));
   ASSERT_TRUE(Settle(app_->frame));
   EXPECT_EQ(SizeOf(app_->frame), small);
   const LONG viewStyle = GetWindowLongA(app_->view, GWL_STYLE);
@@ -156,7 +153,7 @@ TEST_F(ShellDocument, NewKeepsTheTextRechecksTheDiscFormatAndFitsTheFrame) {
   for (int i = 0; i < 20; ++i) {
     ASSERT_NO_FATAL_FAILURE(MarkForm());
     ASSERT_NO_FATAL_FAILURE(PressKey(*app_, 'N'));
-    ASSERT_TRUE(WaitUntil([&] { return Checked(*app_, kFormatDisc); }))
+    ASSERT_TRUE(WaitUntil([&] { return Checked(*app_, IDC_FORMAT_DISC); }))
         << "New number " << i;
   }
   ASSERT_TRUE(Settle(app_->frame));
@@ -176,7 +173,7 @@ TEST_F(ShellDocument, NewKeepsTheTextRechecksTheDiscFormatAndFitsTheFrame) {
   ASSERT_TRUE(standin);
   ASSERT_EQ(Radios(*app_), "D-X");
   const std::string expected = "my notes 1" + BoardText(position, 1);
-  ClickButton(*app_, kGetBoard);
+  ClickButton(*app_, IDC_GET_BOARD);
   WaitUntil([&] { return WindowBytes(app_->Box()) == expected; });
   EXPECT_EQ(WindowBytes(app_->Box()), expected);
 }

@@ -1,4 +1,5 @@
 #include "shell_support.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 #include <winternl.h>
@@ -11,7 +12,6 @@ namespace e2e::shell {
 namespace {
 
 constexpr int kViewId = 59648;
-constexpr int kBoxId = 1000;
 
 // Controls of the system's explorer-style file dialogs.
 constexpr int kFileNameCombo = 1148;  // cmb13
@@ -297,7 +297,7 @@ std::unique_ptr<App> StartTavrilondWith(const std::string& args) {
   auto findFrame = [&] {
     for (HWND hwnd : VisibleWindowsOf(pid)) {
       HWND view = GetDlgItem(hwnd, kViewId);
-      if (view && GetDlgItem(view, kBoxId)) {
+      if (view && GetDlgItem(view, IDC_BOARD_TEXT)) {
         app->frame = hwnd;
         app->view = view;
         return true;
