@@ -95,10 +95,6 @@ void CDocTemplate::SetDefaultTitle(CDocument* doc) {
   doc->SetTitle(title);
 }
 
-void CDocTemplate::CloseAllDocuments() {
-  std::vector<CDocument*> docs = GetDocuments();
-  for (CDocument* doc : docs) doc->OnCloseDocument();
-}
 
 CSingleDocTemplate::~CSingleDocTemplate() {
   std::vector<CDocument*> docs = m_docs;
@@ -193,9 +189,6 @@ CDocument* CDocManager::OpenDocumentFile(const char* pathName) {
   return m_templates.front()->OpenDocumentFile(full.c_str());
 }
 
-void CDocManager::CloseAllDocuments() {
-  for (CDocTemplate* docTemplate : m_templates) docTemplate->CloseAllDocuments();
-}
 
 bool CDocManager::DoPromptFileName(std::string& fileName, bool openDialog,
                                    CDocTemplate* docTemplate) {

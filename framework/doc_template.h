@@ -31,7 +31,6 @@ class CDocTemplate : public CCmdTarget {
 
   virtual CDocument* OpenDocumentFile(const char* pathName, bool makeVisible = true) = 0;
   virtual const std::vector<CDocument*>& GetDocuments() const = 0;
-  virtual void CloseAllDocuments();
 
   CDocument* CreateNewDocument();
   CFrameWnd* CreateNewFrame(CDocument* doc);
@@ -81,7 +80,6 @@ class CDocManager {
   void OnFileNew();
   void OnFileOpen();
   CDocument* OpenDocumentFile(const char* pathName);
-  void CloseAllDocuments();
   // The system's file dialog; false on cancel. fileName holds the proposed
   // name on entry and the chosen path on return.
   bool DoPromptFileName(std::string& fileName, bool openDialog, CDocTemplate* docTemplate);

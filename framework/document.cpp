@@ -160,7 +160,3 @@ void CDocument::OnFileClose() {
   if (!SaveModified()) return;
   OnCloseDocument();
 }
-
-bool CDocument::OnCmdMsg(UINT id, CommandCall call, CCmdUI* ui) {
-  return CCmdTarget::OnCmdMsg(id, call, ui);
-}

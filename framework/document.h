@@ -61,7 +61,6 @@ class CDocument : public CCmdTarget {
   void OnFileSaveAs() { DoSave(nullptr); }
   void OnFileClose();
 
-  bool OnCmdMsg(UINT id, CommandCall call, CCmdUI* ui) override;
 
  protected:
   // Where the current path came from: only a path that this document was

@@ -53,7 +53,6 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs) {
 
 BOOL CFrameWnd::LoadFrame(UINT idResource, DWORD style, CWnd* parent, CCreateContext* context) {
   HINSTANCE instance = ::GetModuleHandleA(nullptr);
-  m_nIDHelp = idResource;
   m_strTitle = ExtractSubString(LoadResourceString(idResource), 0);
 
   // The default class, learnt from PreCreateWindow, copied with the icon.

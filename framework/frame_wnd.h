@@ -59,7 +59,6 @@ class CFrameWnd : public CWnd {
   std::string m_strTitle;
   HACCEL m_hAccelTable = nullptr;
   HMENU m_hMenuDefault = nullptr;
-  UINT m_nIDHelp = 0;
 
  protected:
   CWnd* CreateView(CCreateContext* context, UINT id);
