@@ -407,4 +407,10 @@ std::string BoardText(const std::string& position, int format) {
   return text;
 }
 
+int RadioFor(int format) {
+  return format == 1 ? IDC_FORMAT_DISC : format == 2 ? IDC_FORMAT_DISC_COORD : IDC_FORMAT_XO;
+}
+
+std::string SharedTavrilondTest::Box() const { return WindowBytes(app_->Box()); }
+
 }  // namespace e2e

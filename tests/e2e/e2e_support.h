@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -74,6 +76,29 @@ struct App {
 
 // Starts Tavrilond.exe and waits until its frame is shown and idle.
 std::unique_ptr<App> StartTavrilond();
+
+// The radio button that selects format 0 (x/o), 1 (discs) or 2 (discs with
+// coordinates).
+int RadioFor(int format);
+
+// Cases that share one running Tavrilond, started again only when it has
+// gone; each case looks only at what its own actions change.
+class SharedTavrilondTest : public ::testing::Test {
+ protected:
+  static void TearDownTestSuite() { shared_.reset(); }
+
+  void SetUp() override {
+    if (!shared_ || !shared_->process.Running()) shared_ = StartTavrilond();
+    ASSERT_TRUE(shared_);
+    app_ = shared_.get();
+  }
+
+  // The output box's text as bytes.
+  std::string Box() const;
+
+  static inline std::unique_ptr<App> shared_;
+  App* app_ = nullptr;
+};
 
 // Window text as the bytes that WM_GETTEXT hands out in the ANSI code page.
 std::string WindowBytes(HWND hwnd);

@@ -24,29 +24,15 @@ const char kOpening[] =
     "--------"
     "--------";
 
-int RadioFor(int format) {
-  return format == 1 ? IDC_FORMAT_DISC : format == 2 ? IDC_FORMAT_DISC_COORD : IDC_FORMAT_XO;
-}
-
 // One Tavrilond for the whole suite: each case compares only what its own
 // presses add to the box, so earlier cases' boards do no harm.
-class GetBoard : public ::testing::Test {
+class GetBoard : public SharedTavrilondTest {
  protected:
-  static void TearDownTestSuite() { shared_.reset(); }
-
-  void SetUp() override {
-    if (!shared_ || !shared_->process.Running()) shared_ = StartTavrilond();
-    ASSERT_TRUE(shared_);
-    app_ = shared_.get();
-  }
-
   void ChooseFormat(int format) {
     ClickButton(*app_, RadioFor(format));
     ASSERT_EQ(SendMessageA(app_->Control(RadioFor(format)), BM_GETCHECK, 0, 0),
               BST_CHECKED);
   }
-
-  std::string Box() const { return WindowBytes(app_->Box()); }
 
   // Presses "盤面取得" and waits until the box holds `expected`; returns
   // what it holds then.
@@ -64,9 +50,6 @@ class GetBoard : public ::testing::Test {
     std::this_thread::sleep_for(300ms);
     return Box();
   }
-
-  static inline std::unique_ptr<App> shared_;
-  App* app_ = nullptr;
 };
 
 // ---------------------------------------------------------------- geometry

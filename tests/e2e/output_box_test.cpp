@@ -30,19 +30,15 @@ struct Chord {
 // Names the case in test listings instead of dumping its bytes.
 void PrintTo(const Chord& chord, std::ostream* out) { *out << chord.name; }
 
-class OutputBox : public ::testing::Test {
+class OutputBox : public SharedTavrilondTest {
  protected:
-  static void TearDownTestSuite() { shared_.reset(); }
-
   void SetUp() override {
-    if (!shared_ || !shared_->process.Running()) shared_ = StartTavrilond();
-    ASSERT_TRUE(shared_);
-    app_ = shared_.get();
+    SharedTavrilondTest::SetUp();
+    if (HasFatalFailure()) return;
     standin_ = StartStandin(std::string("--board ") + kPosition);
     ASSERT_TRUE(standin_);
   }
 
-  std::string Box() const { return WindowBytes(app_->Box()); }
   HWND Button(int id) const { return app_->Control(id); }
 
   bool BoxBecomes(const std::string& expected) {
@@ -51,9 +47,7 @@ class OutputBox : public ::testing::Test {
 
   // Appends one board through the button and returns the box's text.
   std::string AppendBoard(int format = 1) {
-    ClickButton(*app_, format == 1   ? IDC_FORMAT_DISC
-                       : format == 2 ? IDC_FORMAT_DISC_COORD
-                                     : IDC_FORMAT_XO);
+    ClickButton(*app_, RadioFor(format));
     const std::string expected = Box() + BoardText(kPosition, format);
     ClickButton(*app_, IDC_GET_BOARD);
     EXPECT_TRUE(BoxBecomes(expected));
@@ -72,8 +66,6 @@ class OutputBox : public ::testing::Test {
     SendChord(modifiers, key);
   }
 
-  static inline std::unique_ptr<App> shared_;
-  App* app_ = nullptr;
   std::unique_ptr<Standin> standin_;
 };
 
